@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+struct chmFile;
+
 namespace platform {
 
 class ChmFile {
@@ -18,7 +20,7 @@ public:
     bool read(const QString& objectPath, QByteArray& bytes) const;
 
 private:
-    struct chmFile* handle_ = nullptr;
+    ::chmFile* handle_ = nullptr;
 };
 
 } // namespace platform

@@ -21,9 +21,15 @@ struct MessageButton {
     int result;
 };
 
-inline QList<MessageButton> OkButton() { return {{"OK", ResultOk}}; }
-inline QList<MessageButton> OkCancelButtons() { return {{"OK", ResultOk}, {"Cancel", ResultCancel}}; }
-inline QList<MessageButton> YesCancelButtons() { return {{"Yes", ResultYes}, {"Cancel", ResultCancel}}; }
+inline QList<MessageButton> OkButton() {
+    return {{"OK", ResultOk}};
+}
+inline QList<MessageButton> OkCancelButtons() {
+    return {{"OK", ResultOk}, {"Cancel", ResultCancel}};
+}
+inline QList<MessageButton> YesCancelButtons() {
+    return {{"Yes", ResultYes}, {"Cancel", ResultCancel}};
+}
 
 struct FileDialogOptions {
     QString caption;

@@ -55,7 +55,8 @@ static std::string FolderOf(const std::string& path) {
 
 void WriteFileAtomic(const std::string& path, const std::string& bytes) {
     std::string folder = FolderOf(path);
-    std::string base = path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
+    std::string base =
+        path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
     std::string temp;
     int fd = -1;
     std::random_device rd;
@@ -113,7 +114,9 @@ bool DirectoryExists(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-static char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+static char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool EqualsIgnoreCase(const std::string& a, const std::string& b) {
     if (a.size() != b.size())
@@ -154,8 +157,7 @@ std::vector<std::string> ListFolderByMask(const std::string& dir, const std::str
         std::string name = e->d_name;
         if (name.empty() || name[0] == '.')
             continue;
-        if (name.size() < ext.size() ||
-            !EqualsIgnoreCase(name.substr(name.size() - ext.size()), ext))
+        if (name.size() < ext.size() || !EqualsIgnoreCase(name.substr(name.size() - ext.size()), ext))
             continue;
         if (!FileExists(folder + name))
             continue;

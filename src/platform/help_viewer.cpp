@@ -89,7 +89,8 @@ void HelpViewer::showTopic(const QString& helpFile, const QString& topic) {
 }
 
 HelpViewer* HelpViewer::forOwner(QWidget* owner) {
-    HelpViewer* viewer = owner ? owner->findChild<HelpViewer*>("HelpViewer", Qt::FindDirectChildrenOnly) : nullptr;
+    HelpViewer* viewer =
+        owner ? owner->findChild<HelpViewer*>("HelpViewer", Qt::FindDirectChildrenOnly) : nullptr;
     if (!viewer)
         viewer = new HelpViewer(owner);
     return viewer;

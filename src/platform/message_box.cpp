@@ -43,7 +43,9 @@ MessageBox::MessageBox(QWidget* parent, const QString& caption, const QString& t
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void MessageBox::reject() { done(ResultCancel); }
+void MessageBox::reject() {
+    done(ResultCancel);
+}
 
 InputBox::InputBox(QWidget* parent, const QString& caption, const QString& prompt, const QString& value)
     : QDialog(parent) {
@@ -75,8 +77,12 @@ InputBox::InputBox(QWidget* parent, const QString& caption, const QString& promp
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void InputBox::reject() { done(ResultCancel); }
+void InputBox::reject() {
+    done(ResultCancel);
+}
 
-QString InputBox::text() const { return edit_->text(); }
+QString InputBox::text() const {
+    return edit_->text();
+}
 
 } // namespace platform

@@ -100,7 +100,9 @@ void QtDialogSeam::showHelp(QWidget* parent, const QString& helpFile, const QStr
     viewer->activateWindow();
 }
 
-void QtDialogSeam::openWebAddress(QWidget*, const QString& address) { OpenWebAddress(address); }
+void QtDialogSeam::openWebAddress(QWidget*, const QString& address) {
+    OpenWebAddress(address);
+}
 
 void QtDialogSeam::reportError(QWidget* parent, const QString& message) {
     MessageBox box(parent, "Error", message, OkButton());
@@ -108,6 +110,8 @@ void QtDialogSeam::reportError(QWidget* parent, const QString& message) {
     box.exec();
 }
 
-int QtDialogSeam::execDialog(QDialog* dialog) { return dialog->exec(); }
+int QtDialogSeam::execDialog(QDialog* dialog) {
+    return dialog->exec();
+}
 
 } // namespace platform

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QStyleFactory>
 
-static void InitSkinResources() { Q_INIT_RESOURCE(skins); }
+static void InitSkinResources() {
+    Q_INIT_RESOURCE(skins);
+}
 
 namespace platform {
 

@@ -45,7 +45,9 @@ Lines SplitLinesByLine(std::string_view bytes) {
     return lines;
 }
 
-std::string JoinLinesCrLf(const Lines& lines) { return JoinLinesCrLf(lines, true); }
+std::string JoinLinesCrLf(const Lines& lines) {
+    return JoinLinesCrLf(lines, true);
+}
 
 std::string JoinLinesCrLf(const Lines& lines, bool finalBreak) {
     size_t size = 0;

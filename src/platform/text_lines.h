@@ -23,7 +23,9 @@ std::string JoinLinesCrLf(const Lines& lines);
 std::string JoinLinesCrLf(const Lines& lines, bool finalBreak);
 
 // Blanks are every byte up to and including the space character (control characters too).
-inline bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+inline bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 std::string TrimBlanks(std::string_view text);
 bool IsBlankLine(std::string_view line);
 

@@ -5,6 +5,8 @@
 
 namespace platform {
 
-void OpenWebAddress(const QString& address) { QDesktopServices::openUrl(QUrl::fromUserInput(address)); }
+void OpenWebAddress(const QString& address) {
+    QDesktopServices::openUrl(QUrl::fromUserInput(address));
+}
 
 } // namespace platform

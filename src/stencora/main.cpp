@@ -1,0 +1,19 @@
+// stencora: the template document editor.
+#include "platform/application.h"
+#include "platform/qt_dialog_seam.h"
+#include "shell/about_window.h"
+#include "shell/startup.h"
+#include "stencora/editor/main_window.h"
+
+int main(int argc, char** argv) {
+    platform::Application app(argc, argv);
+    platform::QtDialogSeam seam;
+    shell::InitApplication(app, stencora::kTitle, stencora::kHelpFileName, platform::Skin::Light, seam);
+    // Every window is made once, main window first; the others stay hidden until shown modally
+    // and are owned by the main window.
+    stencora::TForm1 form1(seam);
+    auto* form8 = new shell::TForm8(stencora::kTitle, false, &form1);
+    form1.setAboutWindow(form8);
+    form1.show();
+    return app.exec();
+}
