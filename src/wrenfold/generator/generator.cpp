@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <limits>
+#include <new>
+#include <sys/mman.h>
 
 namespace wrenfold {
 
@@ -18,9 +20,41 @@ std::string_view TrimView(std::string_view text) {
     return text;
 }
 
+// Position of the first "<" or ">" in text, or npos.
+size_t FindBracket(std::string_view text) {
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '<' || text[i] == '>')
+            return i;
+    return std::string_view::npos;
+}
+
 uint32_t CountOf(size_t size) {
     return size > std::numeric_limits<uint32_t>::max() ? std::numeric_limits<uint32_t>::max()
                                                        : static_cast<uint32_t>(size);
+}
+
+// After the first sentences of a long command, room for all of them is reserved at once, so the
+// text is not copied again and again as it grows. Pages that are never written take no memory.
+constexpr int kSentencesBeforeReserve = 16;
+constexpr size_t kMaxReserve = size_t(1) << 30;
+
+void ReserveForTheRest(std::string& text, int made, int count) {
+    const double estimate = double(text.size()) / made * count * 1.25;
+    if (estimate <= double(text.capacity()))
+        return;
+    try {
+        text.reserve(estimate < double(kMaxReserve) ? static_cast<size_t>(estimate) : kMaxReserve);
+    } catch (const std::bad_alloc&) {
+        return; // growing as needed works as well, only slower
+    }
+#ifdef MADV_HUGEPAGE
+    // Large pages for a large text: writing it then costs a small part of the page faults.
+    constexpr uintptr_t kLargePage = uintptr_t(2) << 20;
+    const auto begin = (reinterpret_cast<uintptr_t>(text.data()) + kLargePage - 1) & ~(kLargePage - 1);
+    const auto end = (reinterpret_cast<uintptr_t>(text.data()) + text.capacity()) & ~(kLargePage - 1);
+    if (end > begin)
+        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE); // only advice: failure is fine
+#endif
 }
 
 } // namespace
@@ -51,17 +85,22 @@ const Generator::Vocabulary& Generator::Load(std::string_view name) {
     return cache_.emplace(std::string(name), std::move(vocabulary)).first->second;
 }
 
-std::string_view Generator::GetAWord(std::string_view variableText) {
-    const size_t comma = variableText.find(',');
-    const std::string_view name =
-        TrimView(comma == std::string_view::npos ? std::string_view() : variableText.substr(0, comma));
-    const std::string_view number =
-        TrimView(comma == std::string_view::npos ? variableText : variableText.substr(comma + 1));
-    int form = 0;
-    if (!platform::TryStrToInt(number, form))
-        throw platform::ConvertError(std::string(number));
+VariableText ParseVariableText(std::string_view text) {
+    VariableText variable;
+    const size_t comma = text.find(',');
+    if (comma == std::string_view::npos) {
+        variable.number = TrimView(text);
+    } else {
+        variable.name = TrimView(text.substr(0, comma));
+        variable.number = TrimView(text.substr(comma + 1));
+    }
+    variable.formIsInteger = platform::TryStrToInt(variable.number, variable.form);
+    return variable;
+}
 
-    const Vocabulary& vocabulary = Load(name);
+// GetAWord after the vocabulary is looked up; the form number was checked before.
+std::string_view Generator::TakeWord(const VariableText& variable, const Vocabulary& vocabulary) {
+    const int form = variable.form;
     if (!vocabulary.exists)
         return {};
     if (!vocabulary.countIsInteger)
@@ -84,19 +123,22 @@ std::string_view Generator::GetAWord(std::string_view variableText) {
     return word;
 }
 
+std::string_view Generator::GetAWord(std::string_view variableText) {
+    const VariableText variable = ParseVariableText(variableText);
+    if (!variable.formIsInteger)
+        throw platform::ConvertError(std::string(variable.number));
+    return TakeWord(variable, Load(variable.name));
+}
+
 // The sentence is built by scanning from the front. Text before the first "<" holds neither "<"
 // nor ">" (a ">" there fails the next variable), so once a variable is replaced, that text is
 // final and the search may go on from the word put in its place. The text still to scan is kept
 // as a stack of pieces (the word on top of the rest of the text it was put into), so a word is
 // never copied into the middle of a string.
-void Generator::Expand(std::string_view pattern, std::string& text) {
-    pending_.clear();
-    if (!pattern.empty())
-        pending_.push_back(pattern);
-    int replacements = 0;
+void Generator::ExpandPending(std::string& text, int& replacements) {
     while (!pending_.empty()) {
         std::string_view piece = pending_.back();
-        const size_t mark = piece.find_first_of("<>");
+        const size_t mark = FindBracket(piece);
         if (mark == std::string_view::npos) {
             text.append(piece);
             pending_.pop_back();
@@ -157,10 +199,94 @@ void Generator::Expand(std::string_view pattern, std::string& text) {
 void Generator::GenerateOne(const Lines& patterns, std::string& text) {
     const uint32_t count = CountOf(patterns.size());
     const uint32_t pick = random_.Pick(count);
-    const std::string_view pattern = count == 0 ? std::string_view() : std::string_view(patterns[pick]);
     const size_t start = text.size();
     try {
-        Expand(pattern, text);
+        pending_.clear();
+        if (count != 0 && !patterns[pick].empty())
+            pending_.push_back(patterns[pick]);
+        int replacements = 0;
+        ExpandPending(text, replacements);
+        text.push_back(' ');
+    } catch (...) {
+        text.resize(start);
+        throw;
+    }
+}
+
+void Generator::SetPatterns(Lines patterns) {
+    patternLines_ = std::move(patterns);
+    patterns_.clear();
+    patterns_.reserve(patternLines_.size());
+    for (const std::string& line : patternLines_) {
+        Pattern pattern;
+        std::string_view rest = line;
+        for (;;) {
+            const size_t mark = FindBracket(rest);
+            if (mark == std::string_view::npos) {
+                pattern.tail = rest;
+                break;
+            }
+            if (rest[mark] == '>') {
+                if (rest.find('<', mark) != std::string_view::npos)
+                    pattern.end = End::EmptyVariable;
+                else
+                    pattern.tail = rest;
+                break;
+            }
+            const size_t close = rest.find('>', mark);
+            if (close == std::string_view::npos) {
+                pattern.end = End::UnclosedVariable;
+                break;
+            }
+            pattern.steps.push_back({rest.substr(0, mark),
+                                     ParseVariableText(rest.substr(mark + 1, close - mark - 1)),
+                                     rest.substr(close + 1)});
+            rest.remove_prefix(close + 1);
+        }
+        patterns_.push_back(std::move(pattern));
+    }
+}
+
+// Follows the prepared steps while the words hold no "<" or ">"; a word that does changes how the
+// rest reads, so from there on the rest of the pattern is scanned as by GenerateOne(patterns, text).
+void Generator::GenerateOne(std::string& text) {
+    const uint32_t count = CountOf(patterns_.size());
+    const uint32_t pick = random_.Pick(count);
+    const size_t start = text.size();
+    try {
+        if (count != 0) {
+            Pattern& pattern = patterns_[pick];
+            int replacements = 0;
+            bool scanned = false;
+            for (Step& step : pattern.steps) {
+                text.append(step.literal);
+                if (++replacements > maxReplacements_)
+                    throw ExpansionLimitError(maxReplacements_);
+                if (!step.variable.formIsInteger)
+                    throw platform::ConvertError(std::string(step.variable.number));
+                if (step.vocabulary == nullptr)
+                    step.vocabulary = &Load(step.variable.name); // entries of the cache never move
+                const std::string_view word = TakeWord(step.variable, *step.vocabulary);
+                if (FindBracket(word) == std::string_view::npos) {
+                    text.append(word);
+                    continue;
+                }
+                pending_.clear();
+                if (!step.rest.empty())
+                    pending_.push_back(step.rest);
+                pending_.push_back(word);
+                ExpandPending(text, replacements);
+                scanned = true;
+                break;
+            }
+            if (!scanned) {
+                if (pattern.end == End::UnclosedVariable && ++replacements > maxReplacements_)
+                    throw ExpansionLimitError(maxReplacements_);
+                if (pattern.end != End::Literal)
+                    GetAWord({});
+                text.append(pattern.tail);
+            }
+        }
         text.push_back(' ');
     } catch (...) {
         text.resize(start);
@@ -184,13 +310,17 @@ int RunGeneratorCommand(const std::string& applicationDirectory, const std::stri
         return 0;
 
     const std::string folder = LibraryFolderPath(applicationDirectory, currentLibraryName);
-    const Lines patterns = ReadGrammarFile(GrammarFilePath(folder, currentLibraryName));
+    Lines patterns = ReadGrammarFile(GrammarFilePath(folder, currentLibraryName));
     Generator generator(folder, random);
+    generator.SetPatterns(std::move(patterns));
     std::string text;
     int made = 0;
     try {
-        for (; made < count; ++made)
-            generator.GenerateOne(patterns, text);
+        for (; made < count; ++made) {
+            if (made == kSentencesBeforeReserve)
+                ReserveForTheRest(text, made, count);
+            generator.GenerateOne(text);
+        }
     } catch (...) {
         if (!text.empty())
             ui.appendText(text);

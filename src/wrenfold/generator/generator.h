@@ -6,6 +6,7 @@
 #include "wrenfold/generator/library_store.h"
 #include "wrenfold/generator/random_source.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -29,6 +30,17 @@ class ExpansionLimitError : public platform::Error {
 public:
     explicit ExpansionLimitError(int limit);
 };
+
+// The parts of a vocabulary variable's text "name,N": the name and the number text, trimmed of
+// blanks and control characters (without a "," the name is empty and the whole text is the number
+// text), and the form number when the number text is an integer.
+struct VariableText {
+    std::string_view name;
+    std::string_view number;
+    bool formIsInteger = false;
+    int form = 0;
+};
+VariableText ParseVariableText(std::string_view text);
 
 // Makes the sentences of one Generator command. It reads each vocabulary file of the library folder
 // once, when a variable first names it, and keeps its contents until it is destroyed: no editor can
@@ -56,6 +68,12 @@ public:
     // ExpansionLimitError. On any failure text is left as it was.
     void GenerateOne(const Lines& patterns, std::string& text);
 
+    // The pattern list of the command. Each pattern's literal texts and variable texts are found
+    // once here, so that GenerateOne(text) need not scan the pattern for every sentence.
+    void SetPatterns(Lines patterns);
+    // GenerateOne over the pattern list set last, with the same picks and the same result.
+    void GenerateOne(std::string& text);
+
 private:
     struct Vocabulary {
         bool exists = false;
@@ -66,11 +84,36 @@ private:
     };
     struct NameHash {
         using is_transparent = void;
-        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+        size_t operator()(std::string_view s) const {
+            uint64_t h = 14695981039346656037ull; // FNV-1a: names are short
+            for (char c : s)
+                h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+            return static_cast<size_t>(h);
+        }
+    };
+
+    // A pattern as the scan of GenerateOne sees it while no word holds "<" or ">": its literal
+    // texts and variable texts in order, and how it ends.
+    struct Step {
+        std::string_view literal; // text before the "<"
+        VariableText variable;
+        std::string_view rest;                  // the pattern after the ">"
+        const Vocabulary* vocabulary = nullptr; // the variable's vocabulary, once looked up
+    };
+    enum class End {
+        Literal,          // tail is the rest of the pattern
+        UnclosedVariable, // a "<" with no ">" after it: its text is empty, which fails
+        EmptyVariable,    // a ">" before the next "<": the variable text is empty, which fails
+    };
+    struct Pattern {
+        std::vector<Step> steps;
+        std::string_view tail;
+        End end = End::Literal;
     };
 
     const Vocabulary& Load(std::string_view name);
-    void Expand(std::string_view pattern, std::string& text);
+    std::string_view TakeWord(const VariableText& variable, const Vocabulary& vocabulary);
+    void ExpandPending(std::string& text, int& replacements);
 
     std::string folder_;
     RandomSource& random_;
@@ -78,6 +121,8 @@ private:
     std::unordered_map<std::string, Vocabulary, NameHash, std::equal_to<>> cache_;
     std::vector<std::string_view> pending_; // text still to scan, the next piece last
     std::string variable_;                  // a variable text that spans pieces
+    Lines patternLines_;
+    std::vector<Pattern> patterns_;
 };
 
 // The window side of the Generator command.

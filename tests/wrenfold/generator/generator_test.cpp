@@ -134,25 +134,34 @@ const SentenceCase kSentenceCases[] = {
 
 class Sentences : public testing::TestWithParam<SentenceCase> {};
 
-TEST_P(Sentences, GenerateOneAppendsTheSentenceAndOneBlank) {
-    const auto& c = GetParam();
-    Library library;
+// Runs one sentence of pattern, from the pattern list as given or from the one prepared by
+// SetPatterns; returns the text after "before " or the failure's message.
+std::string OneSentence(const Library& library, const std::string& pattern, bool prepared) {
     FixedSeed seeds;
     wrenfold::RandomSource random(seeds);
     wrenfold::Generator generator(library.folder(), random);
+    if (prepared)
+        generator.SetPatterns({pattern});
     std::string text = "before ";
-    if (!c.failure) {
-        generator.GenerateOne({c.pattern}, text);
-        EXPECT_EQ(text, "before " + c.sentence);
-        return;
-    }
     try {
-        generator.GenerateOne({c.pattern}, text);
-        FAIL() << "made " << text;
+        if (prepared)
+            generator.GenerateOne(text);
+        else
+            generator.GenerateOne({pattern}, text);
     } catch (const platform::Error& e) {
-        EXPECT_EQ(std::string(e.what()), *c.failure);
+        EXPECT_EQ(text, "before "); // the failing sentence is dropped
+        return std::string("failed: ") + e.what();
     }
-    EXPECT_EQ(text, "before "); // the failing sentence is dropped
+    EXPECT_EQ(text.substr(0, 7), "before ");
+    return text.substr(7);
+}
+
+TEST_P(Sentences, GenerateOneAppendsTheSentenceAndOneBlank) {
+    const auto& c = GetParam();
+    Library library;
+    const std::string expected = c.failure ? "failed: " + *c.failure : c.sentence;
+    EXPECT_EQ(OneSentence(library, c.pattern, false), expected);
+    EXPECT_EQ(OneSentence(library, c.pattern, true), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Sentences, testing::ValuesIn(kSentenceCases),
