@@ -30,7 +30,11 @@ Lines ReadLibraryList(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 && errno == ENOENT)
         throw platform::FileError("File not found");
-    return platform::SplitLinesByLine(platform::ReadFileBytes(path));
+    return ParseLibraryList(platform::ReadFileBytes(path));
+}
+
+Lines ParseLibraryList(std::string_view bytes) {
+    return platform::SplitLinesByLine(bytes);
 }
 
 void SaveLibraryList(const std::string& path, const Lines& names) {
@@ -102,7 +106,11 @@ void WriteNewVocabularyFile(const std::string& path) {
 }
 
 Lines ReadGrammarFile(const std::string& path) {
-    return platform::SplitLinesWhole(platform::ReadFileBytes(path));
+    return ParseGrammar(platform::ReadFileBytes(path));
+}
+
+Lines ParseGrammar(std::string_view bytes) {
+    return platform::SplitLinesWhole(bytes);
 }
 
 void WriteGrammarFile(const std::string& path, const EditedText& lines) {

@@ -37,6 +37,7 @@ std::string VocabularyFilePath(const std::string& libraryFolder, const std::stri
 // Throws platform::FileError "File not found" when there is no such file, and the read error of
 // platform::ReadFileBytes when it exists but cannot be read.
 Lines ReadLibraryList(const std::string& path);
+Lines ParseLibraryList(std::string_view bytes);
 void SaveLibraryList(const std::string& path, const Lines& names);
 
 // --- Vocabulary list: the "*.wod" files of a folder (hidden ones left out) without their
@@ -81,6 +82,7 @@ void WriteNewVocabularyFile(const std::string& path);
 // --- Grammar files: one sentence pattern per line. Read whole. ---
 
 Lines ReadGrammarFile(const std::string& path); // throws the file-open error
+Lines ParseGrammar(std::string_view bytes);
 // File bytes of a grammar: the lines after the blank-line rule, joined by CR LF.
 std::string FormatGrammar(const EditedText& lines);
 void WriteGrammarFile(const std::string& path, const EditedText& lines);
