@@ -28,7 +28,7 @@ std::string VocabularyFilePath(const std::string& libraryFolder, const std::stri
 
 Lines ReadLibraryList(const std::string& path) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 && errno == ENOENT)
+    if (::stat(path.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR))
         throw platform::FileError("File not found");
     return ParseLibraryList(platform::ReadFileBytes(path));
 }

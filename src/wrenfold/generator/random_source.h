@@ -27,6 +27,9 @@ public:
 // the gaps between picks take only a handful of values, so a pick all but fixes the next ones and
 // most combinations of words never come out (bench/generator/pick_spread measures it). Mixed in,
 // the clock still makes every run different, and the linear congruential step spreads the picks.
+//
+// The program keeps one RandomSource for the whole process (in its state object), as the state
+// lives from one command to the next.
 class RandomSource {
 public:
     explicit RandomSource(SeedSource& seeds, uint32_t state = 0) : seeds_(seeds), state_(state) {}
