@@ -5,16 +5,56 @@
 
 namespace platform {
 
+static std::string Utf8(const QString& text) {
+    QByteArray bytes = text.toUtf8();
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
 int RichTextLines::count() const {
     return document_.blockCount();
 }
 
+bool RichTextLines::Current() const {
+    return revision_ == document_.revision() && blocks_ == document_.blockCount() &&
+           characters_ == document_.characterCount();
+}
+
+void RichTextLines::Remember() const {
+    revision_ = document_.revision();
+    blocks_ = document_.blockCount();
+    characters_ = document_.characterCount();
+}
+
+// Only while Current(): the paragraph structure is then the one last_ belongs to.
+QTextBlock RichTextLines::Block(int i) const {
+    QTextBlock block;
+    if (lastIndex_ >= 0 && i == lastIndex_ + 1 && last_.isValid())
+        block = last_.next();
+    else if (i == lastIndex_ && last_.isValid())
+        block = last_;
+    else
+        block = document_.findBlockByNumber(i);
+    last_ = block;
+    lastIndex_ = block.isValid() ? i : -1;
+    return block;
+}
+
 std::string RichTextLines::line(int i) const {
-    QTextBlock block = document_.findBlockByNumber(i);
-    if (!block.isValid())
+    if (!Current()) {
+        Remember();
+        texts_.assign(static_cast<size_t>(blocks_), std::string());
+        known_.assign(static_cast<size_t>(blocks_), false);
+        last_ = QTextBlock();
+        lastIndex_ = -1;
+    }
+    if (i < 0 || i >= blocks_)
         return {};
-    QByteArray bytes = block.text().toUtf8();
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+    const auto at = static_cast<size_t>(i);
+    if (!known_[at]) {
+        texts_[at] = Utf8(Block(i).text());
+        known_[at] = true;
+    }
+    return texts_[at];
 }
 
 QTextCharFormat RichTextLines::FirstCharFormat(const QTextBlock& block) {
@@ -59,15 +99,32 @@ static QString WithinOneParagraph(const QString& text) {
 }
 
 void RichTextLines::rewrite(int i, const std::string& text) {
-    QTextBlock block = document_.findBlockByNumber(i);
+    const bool current = Current();
+    QTextBlock block = current ? Block(i) : document_.findBlockByNumber(i);
     if (!block.isValid())
         return;
-    QTextCharFormat format = FirstCharFormat(block);
+    const QString newText =
+        WithinOneParagraph(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    const int revisionBefore = document_.revision();
+    const int expectedCharacters = document_.characterCount() - (block.length() - 1) + int(newText.size());
     QTextCursor cursor(&document_);
+    // Inside an edit block the cursor does not lay the paragraph out after the change.
+    cursor.beginEditBlock();
     cursor.setPosition(block.position());
     cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
-    cursor.insertText(WithinOneParagraph(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))),
-                      format);
+    cursor.insertText(newText, FirstCharFormat(block));
+    cursor.endEditBlock();
+    // The paragraph now holds exactly newText and the others are as they were, unless a handler
+    // of the change notification went on to change the document: that raised the revision again.
+    const int revision = document_.revision();
+    if (current && (revision == revisionBefore || revision == revisionBefore + 1) &&
+        document_.blockCount() == blocks_ && document_.characterCount() == expectedCharacters) {
+        Remember();
+        texts_[static_cast<size_t>(i)] = Utf8(newText);
+        known_[static_cast<size_t>(i)] = true;
+    } else {
+        revision_ = -1;
+    }
 }
 
 } // namespace platform
