@@ -48,6 +48,11 @@ enum class RtfWord {
     FontSize,
     ExactFontSize, // \wfsizeN: our own word, the size in hundredths of a point
     Colour,
+    LowAnsiChars,       // \loch, \hich, \ltrch, \rtlch: the associated font words that follow are not
+                        // those of double-byte text
+    DoubleByteChars,    // \dbch: the associated font words that follow are those of CJK text
+    AssociatedFont,     // \afN
+    AssociatedFontSize, // \afsN
     Bold,
     Italic,
     Underline,

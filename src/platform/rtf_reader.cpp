@@ -13,6 +13,7 @@
 #include <QTextList>
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
@@ -41,6 +42,7 @@ enum class Numbering : std::uint8_t { None, Bullet, Other };
 enum class Align : std::uint8_t { Left, Center, Right, Justify };
 
 constexpr int kDefaultHalfPoints = 24; // RTF's default size, 12 points
+constexpr int kNoFont = INT_MIN;
 constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxExactSize = 163800;
 constexpr int kMaxListLevel = 8;
@@ -57,8 +59,43 @@ struct CharProps {
     bool italic = false;
     bool underline = false;
     bool strike = false;
+    // Font and size of CJK text, from \afN and \afsN after \dbch (as LibreOffice and Word write
+    // them); kNoFont and 0 when not given.
+    int cjkFont = kNoFont;
+    int cjkHalfPoints = 0;
+    bool doubleByte = false; // \dbch was the last of \loch, \hich, \dbch
     bool operator==(const CharProps&) const = default;
 };
+
+bool HasCjkFont(const CharProps& p) {
+    return p.cjkFont != kNoFont || p.cjkHalfPoints > 0;
+}
+
+// The properties of one character: those of CJK text for a CJK character.
+CharProps Resolve(const CharProps& props, bool cjk) {
+    CharProps r = props;
+    if (cjk && r.cjkFont != kNoFont)
+        r.font = r.cjkFont;
+    if (cjk && r.cjkHalfPoints > 0) {
+        r.halfPoints = r.cjkHalfPoints;
+        r.exactSize = 0;
+    }
+    r.cjkFont = kNoFont;
+    r.cjkHalfPoints = 0;
+    r.doubleByte = false;
+    return r;
+}
+
+// Ideographs, kana, Hangul, CJK symbols and full-width forms. A low surrogate goes with the
+// character it ends, and ASCII other than letters (blanks, digits, punctuation) with the text before
+// it, as LibreOffice and Word assign them.
+bool IsCjk(char16_t c, bool previous) {
+    if ((c >= 0xDC00 && c <= 0xDFFF) || (c < 0x80 && !((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))))
+        return previous;
+    return (c >= 0x1100 && c <= 0x11FF) || (c >= 0x2E80 && c <= 0x9FFF) || (c >= 0xA960 && c <= 0xA97F) ||
+           (c >= 0xAC00 && c <= 0xD7FF) || (c >= 0xD840 && c <= 0xD8BF) || (c >= 0xF900 && c <= 0xFAFF) ||
+           (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFFEF);
+}
 
 // Paragraph properties of a group; \pard resets them.
 struct ParaProps {
@@ -87,6 +124,7 @@ struct FontEntry {
 struct TextRun {
     CharProps props;
     QString text;
+    bool cjk = false; // its last character is CJK text (or goes with CJK text)
 };
 
 struct CharPropsHash {
@@ -95,6 +133,8 @@ struct CharPropsHash {
         h ^= static_cast<std::size_t>(p.halfPoints) * 8191u + static_cast<std::size_t>(p.exactSize);
         h = h * 31 + static_cast<std::size_t>(p.colour);
         h = h * 16 + (p.bold ? 1 : 0) + (p.italic ? 2 : 0) + (p.underline ? 4 : 0) + (p.strike ? 8 : 0);
+        h = h * 31 + static_cast<std::size_t>(p.cjkFont) * 17 + static_cast<std::size_t>(p.cjkHalfPoints) +
+            (p.doubleByte ? 1 : 0);
         return h;
     }
 };
@@ -176,7 +216,8 @@ private:
 
     // Text of the body: into the paragraph's runs or its number text.
     std::vector<TextRun>* TextTarget();
-    TextRun& CurrentRun(std::vector<TextRun>& target);
+    static TextRun& RunFor(std::vector<TextRun>& target, const CharProps& resolved, bool cjk = false);
+    static void AppendText(std::vector<TextRun>& target, const CharProps& props, QStringView text);
     void AppendBytes(std::string_view bytes);
     void AppendChars(QStringView chars);
     void FlushPending();
@@ -236,6 +277,8 @@ private:
     std::string pending_; // bytes of a multi-byte code page waiting for the rest of a character
     int pendingCodePage_ = 0;
     std::vector<TextRun>* pendingTarget_ = nullptr;
+    CharProps pendingProps_;
+    QString scratch_;
 
     std::unordered_map<CharProps, QTextCharFormat, CharPropsHash> formats_;
 };
@@ -593,6 +636,20 @@ void RtfInterpreter::BodyWord(const RtfWordInfo& info, const RtfToken& token) {
     case RtfWord::Colour:
         chr.colour = std::max(param, 0);
         return;
+    case RtfWord::LowAnsiChars:
+        chr.doubleByte = false;
+        return;
+    case RtfWord::DoubleByteChars:
+        chr.doubleByte = true;
+        return;
+    case RtfWord::AssociatedFont:
+        if (chr.doubleByte)
+            chr.cjkFont = param == kNoFont ? param + 1 : param;
+        return;
+    case RtfWord::AssociatedFontSize:
+        if (chr.doubleByte && param > 0)
+            chr.cjkHalfPoints = std::min(param, kMaxHalfPoints);
+        return;
     case RtfWord::Bold:
         chr.bold = on;
         return;
@@ -833,20 +890,40 @@ std::vector<TextRun>* RtfInterpreter::TextTarget() {
     return top().dest == Dest::NumberText ? &numberRuns_ : &runs_;
 }
 
-TextRun& RtfInterpreter::CurrentRun(std::vector<TextRun>& target) {
-    const CharProps& props = top().chr;
-    if (target.empty() || !(target.back().props == props)) {
-        FlushPending();
-        target.push_back({props, QString()});
-    }
+TextRun& RtfInterpreter::RunFor(std::vector<TextRun>& target, const CharProps& resolved, bool cjk) {
+    if (target.empty() || !(target.back().props == resolved))
+        target.push_back({resolved, QString(), cjk});
+    target.back().cjk = cjk;
     return target.back();
+}
+
+void RtfInterpreter::AppendText(std::vector<TextRun>& target, const CharProps& props, QStringView text) {
+    if (text.isEmpty())
+        return;
+    if (!HasCjkFont(props)) {
+        RunFor(target, Resolve(props, false)).text.append(text);
+        return;
+    }
+    qsizetype start = 0;
+    bool cjk = IsCjk(text[0].unicode(), !target.empty() && target.back().cjk);
+    for (qsizetype i = 1; i <= text.size(); ++i) {
+        const bool next = i < text.size() ? IsCjk(text[i].unicode(), cjk) : !cjk;
+        if (next != cjk) {
+            RunFor(target, Resolve(props, cjk), cjk).text.append(text.sliced(start, i - start));
+            start = i;
+            cjk = next;
+        }
+    }
 }
 
 void RtfInterpreter::AppendBytes(std::string_view bytes) {
     std::vector<TextRun>* target = TextTarget();
-    TextRun& run = CurrentRun(*target);
-    const int codePage = CodePageOf(top().chr.font);
-    if (!pending_.empty() && (pendingCodePage_ != codePage || pendingTarget_ != target))
+    const CharProps& props = top().chr;
+    // Bytes of double-byte text are in the code page of its font.
+    const int codePage =
+        CodePageOf(props.doubleByte && props.cjkFont != kNoFont ? props.cjkFont : props.font);
+    if (!pending_.empty() &&
+        (pendingCodePage_ != codePage || pendingTarget_ != target || !(pendingProps_ == props)))
         FlushPending();
     CodePageDecoder& decoder = codePages_.Decoder(codePage);
     if (decoder.multiByte()) {
@@ -854,26 +931,34 @@ void RtfInterpreter::AppendBytes(std::string_view bytes) {
         pending_.append(bytes);
         pendingCodePage_ = codePage;
         pendingTarget_ = target;
+        pendingProps_ = props;
         return;
     }
-    decoder.Decode(bytes, run.text);
+    FlushPending();
+    if (!HasCjkFont(props)) {
+        decoder.Decode(bytes, RunFor(*target, Resolve(props, false)).text);
+        return;
+    }
+    // Blanks and punctuation after CJK text go with it.
+    scratch_.clear();
+    decoder.Decode(bytes, scratch_);
+    AppendText(*target, props, scratch_);
 }
 
 void RtfInterpreter::AppendChars(QStringView chars) {
-    std::vector<TextRun>* target = TextTarget();
-    TextRun& run = CurrentRun(*target);
     FlushPending();
-    run.text.append(chars);
+    AppendText(*TextTarget(), top().chr, chars);
 }
 
 void RtfInterpreter::FlushPending() {
     if (pending_.empty())
         return;
-    // The bytes belong to the last run of their target, which was current when they came.
-    if (pendingTarget_ && !pendingTarget_->empty())
-        codePages_.Decoder(pendingCodePage_).Decode(pending_, pendingTarget_->back().text);
+    scratch_.clear();
+    codePages_.Decoder(pendingCodePage_).Decode(pending_, scratch_);
     pending_.clear();
+    std::vector<TextRun>* target = pendingTarget_;
     pendingTarget_ = nullptr;
+    AppendText(*target, pendingProps_, scratch_);
 }
 
 bool RtfInterpreter::ParagraphIsBullet(const ParaProps& para) const {
@@ -898,7 +983,7 @@ void RtfInterpreter::EndParagraph(bool onlyWhenNotEmpty) {
         return;
     const GroupState& state = top();
     const bool bullet = ParagraphIsBullet(state.para);
-    builder_.AddParagraph(BlockFormatOf(state.para), FormatOf(state.chr), bullet);
+    builder_.AddParagraph(BlockFormatOf(state.para), FormatOf(Resolve(state.chr, false)), bullet);
     // A bullet is the list's to draw; any other number stays as the text it was written as.
     if (!bullet)
         for (TextRun& run : numberRuns_)

@@ -1,5 +1,6 @@
 // RTF of real peers: files that LibreOffice and pandoc wrote load with the paragraphs of those
 // programs' own text exports and with the formats they set; RTF we write reads in pandoc.
+#include "rtf_peer_text.h"
 #include "rtf_sample_document.h"
 #include "rtf_test_support.h"
 
@@ -10,53 +11,6 @@
 namespace {
 
 using namespace rtf_test;
-
-enum class Peer { LibreOffice, Pandoc };
-
-// The paragraphs of a peer's text export, normalized. LibreOffice writes one line per paragraph
-// (a list paragraph starts with its bullet or number); pandoc's plain text has blank lines between
-// paragraphs, "-   " before list items and "~~" around struck-out text.
-QStringList ExportedParagraphs(Peer peer, QByteArray text) {
-    if (text.startsWith("\xEF\xBB\xBF"))
-        text.remove(0, 3);
-    QStringList lines = QString::fromUtf8(text).remove(QChar('\r')).split(QChar('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    QStringList paragraphs;
-    for (QString line : lines) {
-        if (peer == Peer::Pandoc) {
-            if (line.isEmpty())
-                continue;
-            line.remove(QStringLiteral("~~"));
-            if (line.startsWith(QStringLiteral("-   ")))
-                line = QString::fromUtf8("• ") + line.mid(4);
-        }
-        paragraphs << Normalized(line);
-    }
-    return paragraphs;
-}
-
-// Our paragraphs the way the peer's export shows them: a bulleted paragraph with its bullet.
-// readByPandoc: as pandoc's RTF reader gives them back.
-QStringList OurParagraphs(Peer peer, const QTextDocument& doc, bool readByPandoc = false) {
-    QStringList paragraphs;
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        QString text = (IsBullet(block) ? QString::fromUtf8("• ") : QString()) + block.text();
-        if (peer == Peer::LibreOffice) {
-            paragraphs << Normalized(text);
-            continue;
-        }
-        // pandoc has no empty paragraphs and ends a line at a line break; its RTF reader reads the
-        // two halves of a character beyond U+FFFF (\u55357\u56832) as two unknown characters.
-        for (qsizetype i = 0; readByPandoc && i < text.size(); ++i)
-            if (text[i].isSurrogate())
-                text[i] = QChar(QChar::ReplacementCharacter);
-        for (const QString& line : text.split(QChar(QChar::LineSeparator)))
-            if (!Normalized(line).isEmpty())
-                paragraphs << Normalized(line);
-    }
-    return paragraphs;
-}
 
 struct PeerFixture {
     const char* name;

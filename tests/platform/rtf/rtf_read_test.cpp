@@ -22,15 +22,15 @@ struct Para {
 struct Probe {
     int para;
     const char* at;
-    std::optional<bool> bold;
-    std::optional<bool> italic;
-    std::optional<bool> underline;
-    std::optional<bool> strike;
-    std::optional<double> points;
+    std::optional<bool> bold = std::nullopt;
+    std::optional<bool> italic = std::nullopt;
+    std::optional<bool> underline = std::nullopt;
+    std::optional<bool> strike = std::nullopt;
+    std::optional<double> points = std::nullopt;
     const char* face = nullptr;
-    std::optional<QRgb> colour; // 0: the automatic colour (no foreground)
-    std::optional<int> charset;
-    std::optional<int> pitch;
+    std::optional<QRgb> colour = std::nullopt; // 0: the automatic colour (no foreground)
+    std::optional<int> charset = std::nullopt;
+    std::optional<int> pitch = std::nullopt;
 };
 
 struct Snippet {
@@ -115,6 +115,14 @@ const Snippet kSnippets[] = {
      {{"abcd"}},
      {{.para = 0, .at = "a", .colour = qRgb(255, 0, 0)}, {.para = 0, .at = "b", .colour = qRgb(0, 128, 255)},
       {.para = 0, .at = "c", .colour = 0}, {.para = 0, .at = "d", .colour = 0}}},
+    {"CjkTextInItsAssociatedFont",
+     std::string(R"({\rtf1)") + kGbkFonts + R"(\f0\fs20 a{\dbch\af1\afs28\loch \u20013\'3fb}c\loch\af0\hich\af0\dbch\af1 d\u25991?})",
+     {{"a中bcd文"}},
+     {{.para = 0, .at = "a", .points = 10.0, .face = "Arial"},
+      {.para = 0, .at = "中", .points = 14.0, .face = "SimSun"},
+      {.para = 0, .at = "b", .points = 10.0, .face = "Arial"},
+      {.para = 0, .at = "d", .face = "Arial"},
+      {.para = 0, .at = "文", .points = 10.0, .face = "SimSun"}}},
     // Paragraph formats.
     {"Alignment", R"({\rtf1\qc a\par\pard\qr b\par\pard\qj c\par\pard d\par\ql e\par})",
      {{"a", false, Qt::AlignHCenter}, {"b", false, Qt::AlignRight}, {"c", false, Qt::AlignJustify}, {"d"}, {"e"}}},
@@ -169,27 +177,36 @@ TEST_P(RtfSnippet, GivesItsParagraphsAndFormats) {
     for (const Probe& p : s.probes) {
         SCOPED_TRACE(testing::Message() << "at \"" << p.at << "\" in paragraph " << p.para);
         const QTextCharFormat f = FormatAt(*doc, p.para, QString::fromUtf8(p.at));
-        if (p.bold)
+        if (p.bold) {
             EXPECT_EQ(IsBold(f), *p.bold);
-        if (p.italic)
+        }
+        if (p.italic) {
             EXPECT_EQ(f.fontItalic(), *p.italic);
-        if (p.underline)
+        }
+        if (p.underline) {
             EXPECT_EQ(f.fontUnderline(), *p.underline);
-        if (p.strike)
+        }
+        if (p.strike) {
             EXPECT_EQ(f.fontStrikeOut(), *p.strike);
-        if (p.points)
+        }
+        if (p.points) {
             EXPECT_DOUBLE_EQ(f.fontPointSize(), *p.points);
-        if (p.face)
+        }
+        if (p.face) {
             EXPECT_EQ(platform::FontFace(f), QString::fromUtf8(p.face));
+        }
         if (p.colour) {
             EXPECT_EQ(HasColour(f), *p.colour != 0);
-            if (*p.colour != 0)
+            if (*p.colour != 0) {
                 EXPECT_EQ(f.foreground().color().rgb(), *p.colour | 0xFF000000u);
+            }
         }
-        if (p.charset)
+        if (p.charset) {
             EXPECT_EQ(platform::FontCharset(f, -1), *p.charset);
-        if (p.pitch)
+        }
+        if (p.pitch) {
             EXPECT_EQ(platform::FontPitch(f, -1), *p.pitch);
+        }
     }
 }
 

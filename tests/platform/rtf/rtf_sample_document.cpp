@@ -14,10 +14,13 @@ namespace rtf_test {
 namespace {
 
 // What RTF keeps of a character format, as text for readable failures.
-std::string Describe(const QTextCharFormat& f, const QTextDocument& doc, Fidelity fidelity) {
-    std::string d = platform::FontFace(f).toStdString();
+// cjk: the format of a CJK character, whose face another program may keep apart (LibreOffice
+// gives CJK text an Asian font of its own).
+std::string Describe(const QTextCharFormat& f, const QTextDocument& doc, Fidelity fidelity, bool cjk) {
+    std::string d =
+        fidelity == Fidelity::Peer && cjk ? std::string("(CJK)") : platform::FontFace(f).toStdString();
     const double points = platform::FontPoints(f, doc);
-    d += " " + std::to_string(fidelity == Fidelity::Exact ? points : std::round(points * 2) / 2);
+    d.append(" ").append(std::to_string(fidelity == Fidelity::Exact ? points : std::round(points * 2) / 2));
     if (IsBold(f))
         d += " bold";
     if (f.fontItalic())
@@ -27,15 +30,15 @@ std::string Describe(const QTextCharFormat& f, const QTextDocument& doc, Fidelit
     if (f.fontStrikeOut())
         d += " strike";
     if (HasColour(f))
-        d += " " + f.foreground().color().name().toStdString();
+        d.append(" ").append(f.foreground().color().name().toStdString());
     if (fidelity == Fidelity::Peer)
         return d;
     if (platform::HasFontCharset(f))
-        d += " charset" + std::to_string(platform::FontCharset(f));
+        d.append(" charset").append(std::to_string(platform::FontCharset(f)));
     if (platform::HasFontPitch(f))
-        d += " pitch" + std::to_string(platform::FontPitch(f));
+        d.append(" pitch").append(std::to_string(platform::FontPitch(f)));
     if (f.hasProperty(QTextFormat::FontStyleHint))
-        d += " hint" + std::to_string(f.fontStyleHint());
+        d.append(" hint").append(std::to_string(f.fontStyleHint()));
     return d;
 }
 
@@ -69,17 +72,27 @@ QTextCharFormat Face(const char* face, double points, int charset, int pitch, in
 std::vector<std::string> Dump(const QTextDocument& doc, Fidelity fidelity) {
     std::vector<std::string> dump;
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        std::string line = std::to_string(int(Align(block))) + (IsBullet(block) ? " bullet" : "");
+        std::string line = std::to_string(int(Align(block)));
+        if (IsBullet(block))
+            line.append(" bullet");
         if (fidelity == Fidelity::Exact)
-            line += " [" + Describe(block.charFormat(), doc, fidelity) + "]";
+            line.append(" [").append(Describe(block.charFormat(), doc, fidelity, false)).append("]");
         std::string lastFormat;
+        bool cjk = false;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            const std::string format = Describe(fragment.charFormat(), doc, fidelity);
-            if (format != lastFormat)
-                line += " <" + format + ">";
-            lastFormat = format;
-            line += fragment.text().toStdString();
+            const QString text = fragment.text();
+            // Character by character, so that runs split alike whoever wrote them.
+            for (qsizetype i = 0; i < text.size(); ++i) {
+                // Blanks and punctuation after CJK text count as CJK text.
+                const char16_t c = text[i].unicode();
+                cjk = (c >= 0x2E80 && c <= 0x9FFF) || (cjk && c < 0x80 && !QChar::isLetter(c));
+                const std::string format = Describe(fragment.charFormat(), doc, fidelity, cjk);
+                if (format != lastFormat)
+                    line.append(" <").append(format).append(">");
+                lastFormat = format;
+                line += QString(text[i]).toStdString();
+            }
         }
         dump.push_back(line);
     }

@@ -21,8 +21,8 @@ QTextCharFormat Face(const char* face, double points, int charset = -1, int pitc
 
 enum class Fidelity {
     Exact, // everything our writer keeps, the paragraph marks too
-    Peer,  // what another program is expected to keep: text, face, size to the half point,
-           // styles, colour, alignment and bullets
+    Peer,  // what another program is expected to keep: text, face (but that of CJK text), size to
+           // the half point, styles, colour, alignment and bullets
 };
 
 // One line per paragraph: alignment, bullet, (mark format,) and runs of text with their formats.
