@@ -29,7 +29,8 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(std::max(size.height(), 13)); // at least the classic entry height
+        // At least the classic entry height; room above and below the name in larger fonts.
+        size.setHeight(std::max(size.height() + 6, 13));
         return size;
     }
 
@@ -53,7 +54,7 @@ TForm2::TForm2(platform::DialogSeam& seam, ProgramState& state, DocumentHost& ho
     setWindowTitle("Wrenfold Stencora 2.0 - Create document from template");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
-    resize(420, 380);
+    resize(470, 380);
 
     auto* label1 = new QLabel("Available Templates:", this);
     label1->setObjectName("Label1");
