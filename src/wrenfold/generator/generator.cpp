@@ -28,6 +28,15 @@ size_t FindBracket(std::string_view text) {
     return std::string_view::npos;
 }
 
+// Position of the first "," in a word line, or npos. Word lines are short: a plain loop is faster
+// than a library search.
+size_t FindComma(std::string_view text) {
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] == ',')
+            return i;
+    return std::string_view::npos;
+}
+
 uint32_t CountOf(size_t size) {
     return size > std::numeric_limits<uint32_t>::max() ? std::numeric_limits<uint32_t>::max()
                                                        : static_cast<uint32_t>(size);
@@ -113,12 +122,12 @@ std::string_view Generator::TakeWord(const VariableText& variable, const Vocabul
     std::string_view word = lines == 0 ? std::string_view() : std::string_view(vocabulary.words[pick]);
     // Cut after the first comma form - 1 times; once no comma is left, the rest changes nothing.
     for (int k = 1; k < form; ++k) {
-        const size_t c = word.find(',');
+        const size_t c = FindComma(word);
         if (c == std::string_view::npos)
             break;
         word.remove_prefix(c + 1);
     }
-    if (const size_t c = word.find(','); c != std::string_view::npos)
+    if (const size_t c = FindComma(word); c != std::string_view::npos)
         word = word.substr(0, c);
     return word;
 }
