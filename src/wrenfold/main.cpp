@@ -7,12 +7,14 @@
 #include "wrenfold/generator/library_chooser.h"
 #include "wrenfold/generator/main_window.h"
 #include "wrenfold/generator/program_state.h"
+#include "wrenfold/generator/text_box.h"
 
 int main(int argc, char** argv) {
     platform::Application app(argc, argv);
     platform::QtDialogSeam seam;
     shell::InitApplication(app, wrenfold::kTitle, wrenfold::kHelpFileName, platform::Skin::Grey, seam);
     wrenfold::InstallFontSubstitutes();
+    wrenfold::KeepLargeTextBuffersInHeap();
 
     wrenfold::ProgramState state;
     state.executablePath = shell::RunningExecutablePath();

@@ -18,7 +18,8 @@ TForm5::TForm5(ProgramState& state, QComboBox& mainSelector, QWidget* parent)
     : QDialog(parent), state_(state), mainSelector_(mainSelector) {
     setObjectName("TForm5");
     setWindowTitle("Language/Grammar selct");
-    setWindowFlags((windowFlags() | Qt::WindowCloseButtonHint) & ~Qt::WindowContextHelpButtonHint);
+    setWindowFlags((windowFlags() | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) &
+                   ~Qt::WindowContextHelpButtonHint);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 12);

@@ -23,6 +23,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace wrenfold {
@@ -235,8 +236,9 @@ void TForm1::FormShow() {
     try {
         names = ReadLibraryList(LibraryListPath(state_.paths.applicationDirectory));
     } catch (const platform::Error& e) {
-        // Reported, and the program starts without libraries.
-        seam_.reportError(this, QString::fromUtf8(e.what()));
+        // Reported once the window is on the screen, and the program starts without libraries.
+        const QString message = QString::fromUtf8(e.what());
+        QTimer::singleShot(0, this, [this, message] { seam_.reportError(this, message); });
     }
     suiComboBox1->clear();
     for (const std::string& name : names)

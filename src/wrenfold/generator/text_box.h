@@ -6,6 +6,10 @@
 
 namespace wrenfold {
 
+// Once, at start-up: lets the allocator keep and reuse the large buffers that laying out a long
+// paragraph takes (see text_box.cpp).
+void KeepLargeTextBuffersInHeap();
+
 class TextBox : public QPlainTextEdit {
     Q_OBJECT
 public:

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -90,6 +91,8 @@ class WindowTest : public ::testing::Test {
 protected:
     WindowTest() { QtMessages::install(); }
     ~WindowTest() override { QtMessages::reset(); }
+    // Every question a test causes must have its answer in the script.
+    void TearDown() override { EXPECT_EQ(seam_.unscripted().join("; ").toStdString(), ""); }
     // The installation folder: the executable's directory, ending with "/".
     QString appDir() const { return dir_.path() + "/"; }
     void writeFile(const QString& relative, const std::string& bytes) {
@@ -107,6 +110,7 @@ protected:
         form_ = std::make_unique<wrenfold::TForm1>(state_, seam_);
         form_->resize(800, 600);
         form_->show();
+        QCoreApplication::processEvents(); // start-up reports a missing list once the window shows
     }
 
     wrenfold::TForm1& form() { return *form_; }
