@@ -34,9 +34,9 @@ public:
 private:
     // Texts already converted are kept while the document stays as this view last saw it: the
     // same revision (which every edit outside an open edit block raises), paragraph count and
-    // character count. Any change by someone else drops them. An edit made by others inside an
-    // edit block that is still open, that keeps both counts, is the one change this cannot see:
-    // use a new RichTextLines after such an edit.
+    // character count. Any change by someone else drops them. The one change this cannot see is
+    // an edit by others that keeps both counts, made inside an edit block that was already open
+    // when this view last read or rewrote a line: use a new RichTextLines after such an edit.
     bool Current() const;
     void Remember() const;
     QTextBlock Block(int i) const;

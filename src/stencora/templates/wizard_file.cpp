@@ -5,6 +5,7 @@
 #include "platform/integer.h"
 #include "platform/text_lines.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
