@@ -166,7 +166,7 @@ void CodePageDecoder::Decode(std::string_view bytes, QString& out) {
         *dest++ = QChar(single_[static_cast<unsigned char>(c)]);
 }
 
-CodePageEncoder::CodePageEncoder(int codePage) : codePage_(codePage) {
+CodePageEncoder::CodePageEncoder(int codePage) {
     if (!IsMultiByteCodePage(codePage)) {
         CodePageDecoder decoder(codePage);
         for (int b = 0xFF; b >= 0x80; --b) {

@@ -55,7 +55,6 @@ public:
     std::string Encode(QStringView character);
 
 private:
-    int codePage_;
     void* iconv_ = nullptr;
     std::map<char16_t, unsigned char> single_; // the characters of a single-byte code page
 };

@@ -1,6 +1,6 @@
 #include "platform/rtf_control_words.h"
 
-#include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 namespace platform {
@@ -10,7 +10,7 @@ namespace {
 using K = RtfWordKind;
 using W = RtfWord;
 
-std::vector<RtfWordInfo> SortedTable() {
+std::vector<RtfWordInfo> Table() {
     std::vector<RtfWordInfo> table = {
         {"rtf", K::Value, W::Rtf},
         {"ansi", K::Flag, W::Ansi},
@@ -216,20 +216,21 @@ std::vector<RtfWordInfo> SortedTable() {
              "xmlnstbl",
          })
         table.push_back({name, K::Destination, W::Skipped});
-    std::sort(table.begin(), table.end(),
-              [](const RtfWordInfo& a, const RtfWordInfo& b) { return a.name < b.name; });
     return table;
 }
 
 } // namespace
 
 const RtfWordInfo* LookupRtfWord(std::string_view name) {
-    static const std::vector<RtfWordInfo> table = SortedTable();
-    const auto it = std::lower_bound(table.begin(), table.end(), name,
-                                     [](const RtfWordInfo& a, std::string_view n) { return a.name < n; });
-    if (it == table.end() || it->name != name)
-        return nullptr;
-    return &*it;
+    static const std::vector<RtfWordInfo> table = Table();
+    static const std::unordered_map<std::string_view, const RtfWordInfo*> index = [] {
+        std::unordered_map<std::string_view, const RtfWordInfo*> map;
+        for (const RtfWordInfo& info : table)
+            map.emplace(info.name, &info);
+        return map;
+    }();
+    const auto it = index.find(name);
+    return it == index.end() ? nullptr : it->second;
 }
 
 } // namespace platform

@@ -20,17 +20,23 @@ bool IsRtf(const QByteArray& bytes) {
 // Text that isn't RTF: UTF-8, CR LF, a lone CR or a lone LF ending each paragraph, a break at the
 // very end opening no further paragraph.
 void LoadPlainText(const QByteArray& bytes, QTextDocument& doc) {
-    QByteArray body = bytes;
-    if (body.endsWith("\r\n"))
-        body.chop(2);
-    else if (body.endsWith('\n') || body.endsWith('\r'))
-        body.chop(1);
+    QString text = QString::fromUtf8(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
+    if (text.endsWith(QChar('\n')))
+        text.chop(1);
     const QTextCharFormat format = DocumentDefaultCharFormat();
     QTextCursor cursor(&doc);
     cursor.beginEditBlock();
     cursor.setBlockCharFormat(format);
-    // insertText makes a paragraph of each line; it splits at CR LF, CR, LF and U+2029.
-    cursor.insertText(QString::fromUtf8(body), format);
+    bool first = true;
+    for (QString& line : text.split(QChar('\n'))) {
+        if (!first)
+            cursor.insertBlock(QTextBlockFormat(), format);
+        first = false;
+        SanitizeText(line);
+        if (!line.isEmpty())
+            cursor.insertText(line, format);
+    }
     cursor.endEditBlock();
 }
 

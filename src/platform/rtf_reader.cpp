@@ -46,8 +46,7 @@ constexpr int kNoFont = INT_MIN;
 constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxExactSize = 163800;
 constexpr int kMaxListLevel = 8;
-constexpr int kBulletNumberFormat = 23; // \levelnfc23: a bullet
-constexpr int kNoNumberFormat = 255;    // \levelnfc255: no number at all
+constexpr int kBulletNumberFormat = 23; // \levelnfc23: a bullet; any other (255: none) is not
 
 // Character properties of a group; each word that sets one has its reset in \plain.
 struct CharProps {
@@ -139,18 +138,13 @@ struct CharPropsHash {
     }
 };
 
-// Removes the characters that QTextDocument would take for structure (block and frame
-// separators, object markers) and the control characters other than the tab.
-void Sanitize(QString& text) {
-    const auto bad = [](QChar c) {
-        const char16_t u = c.unicode();
-        return (u < 0x20 && u != '\t') || u == 0x2029 || u == 0xFDD0 || u == 0xFDD1 || u == 0xFFFC ||
-               u == 0xFEFF;
-    };
-    if (std::none_of(text.cbegin(), text.cend(), bad))
-        return;
-    text.erase(std::remove_if(text.begin(), text.end(), bad), text.end());
-}
+// A format to insert with, and whether it is already the document's own copy. QTextDocument
+// keeps a copy of each format and finds it again by comparing property by property; inserting with
+// that copy itself makes the comparison a pointer comparison, which speeds up long documents.
+template <typename Format> struct DocFormat {
+    Format format;
+    bool adopted = false;
+};
 
 // Builds the document paragraph by paragraph at its end, in one edit block.
 class DocumentBuilder {
@@ -158,17 +152,27 @@ public:
     explicit DocumentBuilder(QTextDocument& doc) : cursor_(&doc) { cursor_.beginEditBlock(); }
     ~DocumentBuilder() { cursor_.endEditBlock(); }
 
-    void AddParagraph(const QTextBlockFormat& blockFormat, const QTextCharFormat& markFormat, bool bullet) {
+    void AddParagraph(DocFormat<QTextBlockFormat>& blockFormat, DocFormat<QTextCharFormat>& markFormat,
+                      bool bullet) {
         if (first_) {
-            cursor_.setBlockFormat(blockFormat);
-            cursor_.setBlockCharFormat(markFormat);
+            cursor_.setBlockFormat(blockFormat.format);
+            cursor_.setBlockCharFormat(markFormat.format);
             first_ = false;
         } else {
-            cursor_.insertBlock(blockFormat, markFormat);
+            cursor_.insertBlock(blockFormat.format, markFormat.format);
+        }
+        const QTextBlock block = cursor_.block();
+        if (!blockFormat.adopted) {
+            blockFormat.format = block.blockFormat();
+            blockFormat.adopted = true;
+        }
+        if (!markFormat.adopted) {
+            markFormat.format = block.charFormat();
+            markFormat.adopted = true;
         }
         if (bullet) {
             if (list_) {
-                list_->add(cursor_.block());
+                list_->add(block);
             } else {
                 QTextListFormat listFormat;
                 listFormat.setStyle(QTextListFormat::ListDisc);
@@ -179,10 +183,17 @@ public:
         }
     }
 
-    void AddText(QString& text, const QTextCharFormat& format) {
-        Sanitize(text);
-        if (!text.isEmpty())
-            cursor_.insertText(text, format);
+    void AddText(QString& text, DocFormat<QTextCharFormat>& format) {
+        SanitizeText(text);
+        if (text.isEmpty())
+            return;
+        cursor_.insertText(text, format.format);
+        if (!format.adopted) {
+            QTextBlock::iterator last = cursor_.block().end();
+            --last;
+            format.format = last.fragment().charFormat();
+            format.adopted = true;
+        }
     }
 
 private:
@@ -237,8 +248,8 @@ private:
     // Colour table.
     void CommitColour();
 
-    QTextCharFormat FormatOf(const CharProps& props);
-    QTextBlockFormat BlockFormatOf(const ParaProps& para) const;
+    DocFormat<QTextCharFormat>& FormatOf(const CharProps& props);
+    DocFormat<QTextBlockFormat>& BlockFormatOf(const ParaProps& para);
     void TablesChanged();
 
     RtfTokenizer tokens_;
@@ -280,7 +291,8 @@ private:
     CharProps pendingProps_;
     QString scratch_;
 
-    std::unordered_map<CharProps, QTextCharFormat, CharPropsHash> formats_;
+    std::unordered_map<CharProps, DocFormat<QTextCharFormat>, CharPropsHash> formats_;
+    DocFormat<QTextBlockFormat> blockFormats_[4];
 };
 
 void RtfInterpreter::Run() {
@@ -1070,7 +1082,7 @@ void RtfInterpreter::TablesChanged() {
     formats_.clear();
 }
 
-QTextCharFormat RtfInterpreter::FormatOf(const CharProps& props) {
+DocFormat<QTextCharFormat>& RtfInterpreter::FormatOf(const CharProps& props) {
     const auto cached = formats_.find(props);
     if (cached != formats_.end())
         return cached->second;
@@ -1097,30 +1109,33 @@ QTextCharFormat RtfInterpreter::FormatOf(const CharProps& props) {
     if (props.colour > 0 && static_cast<std::size_t>(props.colour) < colours_.size() &&
         colours_[static_cast<std::size_t>(props.colour)].isValid())
         format.setForeground(colours_[static_cast<std::size_t>(props.colour)]);
-    formats_.emplace(props, format);
-    return format;
+    return formats_.emplace(props, DocFormat<QTextCharFormat>{format}).first->second;
 }
 
-QTextBlockFormat RtfInterpreter::BlockFormatOf(const ParaProps& para) const {
-    QTextBlockFormat format;
-    switch (para.align) {
-    case Align::Left:
-        format.setAlignment(Qt::AlignLeft);
-        break;
-    case Align::Center:
-        format.setAlignment(Qt::AlignHCenter);
-        break;
-    case Align::Right:
-        format.setAlignment(Qt::AlignRight);
-        break;
-    case Align::Justify:
-        format.setAlignment(Qt::AlignJustify);
-        break;
-    }
-    return format;
+DocFormat<QTextBlockFormat>& RtfInterpreter::BlockFormatOf(const ParaProps& para) {
+    DocFormat<QTextBlockFormat>& cached = blockFormats_[static_cast<int>(para.align)];
+    if (cached.format.hasProperty(QTextFormat::BlockAlignment))
+        return cached;
+    static constexpr Qt::Alignment kAlignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight,
+                                                    Qt::AlignJustify};
+    cached.format.setAlignment(kAlignments[static_cast<int>(para.align)]);
+    return cached;
 }
 
 } // namespace
+
+// Removes the characters that QTextDocument would take for structure (block and frame
+// separators, object markers) and the control characters other than the tab.
+void SanitizeText(QString& text) {
+    const auto bad = [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u < 0x20 && u != '\t') || u == 0x2029 || u == 0xFDD0 || u == 0xFDD1 || u == 0xFFFC ||
+               u == 0xFEFF;
+    };
+    if (std::none_of(text.cbegin(), text.cend(), bad))
+        return;
+    text.erase(std::remove_if(text.begin(), text.end(), bad), text.end());
+}
 
 void ReadRtf(std::string_view bytes, QTextDocument& doc) {
     RtfInterpreter interpreter(bytes, doc);

@@ -76,6 +76,13 @@ const BadInput kBadInputs[] = {
     {"NotRtfLoneCarriageReturn",
      [] { return std::string("a\rb"); },
      {QStringLiteral("a"), QStringLiteral("b")}},
+    {"NotRtfControlBytesDropped",
+     [] {
+         return std::string("a\0b\x08"
+                            "c\x0c\td",
+                            8);
+     },
+     {QStringLiteral("abc\td")}},
     {"NotRtfInvalidUtf8",
      [] {
          return std::string("\xff\xfe"
