@@ -19,8 +19,8 @@ public:
     QString text() const;
     // Replaces the whole text; the caret goes to the start.
     void setText(const QString& text);
-    // Adds text at the very end in one edit (one change notification, one undo step); the caret
-    // and the selection stay where they are.
+    // Adds text at the very end in one edit (one change notification, one undo step). A caret at
+    // the end moves on with it; a caret or selection elsewhere stays where it is.
     void appendAtEnd(const QString& text);
     // The font of the text. Optional typographic refinements (ligatures, kerning) are left out:
     // scripts that need shaping are still shaped, and a long paragraph lays out several times
