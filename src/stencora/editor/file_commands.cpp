@@ -33,6 +33,7 @@ void TForm1::resetDocument() {
     QTextDocument& doc = *RichEdit1_->document();
     doc.clear();
     platform::ApplyDocumentDefaults(doc);
+    doc.setDocumentMargin(kDocumentMargin);
     doc.clearUndoRedoStacks();
 }
 

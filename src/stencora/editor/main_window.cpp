@@ -57,6 +57,7 @@ TForm1::TForm1(platform::DialogSeam& seam, ProgramState& state, DateTimeTexts& d
     // The control hands its own font to the document whenever that font changes (style, skin):
     // it is the document's default font too.
     RichEdit1_->setFont(RichEdit1_->document()->defaultFont());
+    RichEdit1_->document()->setDocumentMargin(kDocumentMargin);
     RichEdit1_->document()->clearUndoRedoStacks();
     layout->addWidget(RichEdit1_, 1);
     setCentralWidget(central);
@@ -238,6 +239,8 @@ void TForm1::clearModified() {
 void TForm1::loadDocument(const std::string& path) {
     const std::string bytes = platform::ReadFileBytes(path); // a file that can't be read changes nothing
     platform::LoadRtf(QByteArray::fromStdString(bytes), *RichEdit1_->document());
+    RichEdit1_->document()->setDocumentMargin(kDocumentMargin);
+    RichEdit1_->document()->clearUndoRedoStacks(); // Undo never takes the loaded document apart
     RichEdit1_->moveCursor(QTextCursor::Start);
 }
 

@@ -23,6 +23,8 @@ namespace stencora {
 
 inline constexpr char kTitle[] = "Wrenfold Stencora 2.0";
 inline constexpr char kHelpFileName[] = "stencora_help.chm";
+// Room between the document's text and the edit's frame, in pixels.
+inline constexpr int kDocumentMargin = 10;
 
 struct DateTimeTexts;
 struct ProgramState;

@@ -369,8 +369,9 @@ TEST_P(Exit, AsksAboutUnsavedChangesThenClosesUnlessTheSaveAsDialogWasCancelled)
         else
             form.Exit1Click();
         EXPECT_EQ(seam.callsOf("message").size(), row.changed ? 1u : 0u);
-        if (row.changed)
+        if (row.changed) {
             EXPECT_EQ(seam.callsOf("message")[0].text, kExitQuestion);
+        }
         EXPECT_EQ(form.isVisible(), !row.closes);
         EXPECT_TRUE(seam.allAnswersUsed());
         if (row.savedTo) {
