@@ -1,5 +1,6 @@
 // The main window: start-up, the library selector, the Generator command's window side, the
 // editor and chooser commands, the Edit and TextFormat commands, closing, the control panel.
+#include "platform/application.h"
 #include "platform/errors.h"
 #include "shell/help_menu.h"
 #include "window_fixture.h"
@@ -265,6 +266,24 @@ INSTANTIATE_TEST_SUITE_P(Answers, CountDialog,
                                            CountCase{"Negative", "-3", "", false},
                                            CountCase{"NotANumber", "abc", "", true}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WindowTest, AClickWithATypedNonNumberEndsInTheErrorReport) {
+    writeFile("library.lst", "English\r\n");
+    addLibrary("English", "Hi.");
+    start();
+    auto* app = static_cast<platform::Application*>(QCoreApplication::instance());
+    app->setErrorSeam(&seam_);
+    seam_.answerInput("abc");
+    QTest::mouseClick(form().findChild<QPushButton*>("suiButton1"), Qt::LeftButton);
+    app->setErrorSeam(nullptr);
+    ASSERT_EQ(seam_.callsOf("error").size(), 1u);
+    EXPECT_EQ(seam_.callsOf("error")[0].text, "'abc' is not a valid integer value");
+    EXPECT_EQ(text(), "");
+    // The window goes on working.
+    seam_.answerInput("1");
+    QTest::mouseClick(form().findChild<QPushButton*>("suiButton1"), Qt::LeftButton);
+    EXPECT_EQ(text(), "Hi. ");
+}
 
 TEST_F(WindowTest, SentencesAreAppendedToTheTextAndMarkItChanged) {
     writeFile("library.lst", "English\r\n");
