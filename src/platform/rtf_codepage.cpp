@@ -20,6 +20,16 @@ std::string IconvName(int codePage) {
         return "EUC-JP";
     case 54936:
         return "GB18030";
+    case 20866:
+        return "KOI8-R";
+    case 21866:
+        return "KOI8-U";
+    case 28591:
+    case 28592:
+    case 28595:
+    case 28597:
+    case 28605:
+        return "ISO-8859-" + std::to_string(codePage == 28605 ? 15 : codePage - 28590);
     case 65001:
         return "UTF-8";
     default:
@@ -211,7 +221,62 @@ std::string CodePageEncoder::Encode(QStringView character) {
     return std::string(buffer, sizeof buffer - outLeft);
 }
 
+// The code pages RTF files use; any other number reads as Windows-1252. A fixed set also bounds
+// the decoders a file can make us build.
+int SupportedCodePage(int codePage) {
+    switch (codePage) {
+    case 437:
+    case 708:
+    case 720:
+    case 737:
+    case 775:
+    case 850:
+    case 852:
+    case 855:
+    case 857:
+    case 860:
+    case 861:
+    case 862:
+    case 863:
+    case 864:
+    case 865:
+    case 866:
+    case 869:
+    case 874:
+    case 932:
+    case 936:
+    case 949:
+    case 950:
+    case 1250:
+    case 1251:
+    case 1252:
+    case 1253:
+    case 1254:
+    case 1255:
+    case 1256:
+    case 1257:
+    case 1258:
+    case 1361:
+    case 10000:
+    case 20866:
+    case 20932:
+    case 21866:
+    case 28591:
+    case 28592:
+    case 28595:
+    case 28597:
+    case 28605:
+    case 51932:
+    case 54936:
+    case 65001:
+        return codePage;
+    default:
+        return 1252;
+    }
+}
+
 CodePageDecoder& CodePages::Decoder(int codePage) {
+    codePage = SupportedCodePage(codePage);
     auto& slot = decoders_[codePage];
     if (!slot)
         slot = std::make_unique<CodePageDecoder>(codePage);
@@ -219,6 +284,7 @@ CodePageDecoder& CodePages::Decoder(int codePage) {
 }
 
 CodePageEncoder& CodePages::Encoder(int codePage) {
+    codePage = SupportedCodePage(codePage);
     auto& slot = encoders_[codePage];
     if (!slot)
         slot = std::make_unique<CodePageEncoder>(codePage);

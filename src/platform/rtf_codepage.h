@@ -59,7 +59,8 @@ private:
     std::map<char16_t, unsigned char> single_; // the characters of a single-byte code page
 };
 
-// Decoders and encoders made on first use, one per code page.
+// Decoders and encoders made on first use, one per code page; code pages outside the ones RTF
+// files use (the Windows, DOS, Mac Roman, KOI8, ISO 8859 and CJK pages) are Windows-1252.
 class CodePages {
 public:
     CodePageDecoder& Decoder(int codePage);

@@ -1079,7 +1079,10 @@ void RtfInterpreter::CommitColour() {
 }
 
 void RtfInterpreter::TablesChanged() {
-    formats_.clear();
+    // A new map rather than clear(), which sweeps all buckets: a file mixing table entries with
+    // text would pay for the largest the map has ever been at every entry.
+    if (!formats_.empty())
+        formats_ = {};
 }
 
 DocFormat<QTextCharFormat>& RtfInterpreter::FormatOf(const CharProps& props) {
