@@ -171,8 +171,6 @@ QByteArray RtfWriter::Write() {
         if (block.textList())
             lists = true;
     }
-    if (fonts_.empty())
-        StyleOf(doc_.begin().charFormatIndex(), doc_.begin().charFormat());
 
     out_.reserve(doc_.characterCount() + doc_.blockCount() * 40 + 1024);
     WriteHeader(lists);
@@ -383,7 +381,7 @@ void RtfWriter::WriteText(QStringView text, int codePage) {
         if (!QChar::isSurrogate(c))
             fallback = codePages_.Encoder(codePage).Encode(text.sliced(i, 1));
         if (fallback.empty())
-            fallback = "?";
+            fallback.push_back('?');
         if (static_cast<int>(fallback.size()) != uc_) {
             uc_ = static_cast<int>(fallback.size());
             WriteWord("\\uc", uc_);
