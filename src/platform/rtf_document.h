@@ -24,9 +24,9 @@ class QTextDocument;
 namespace platform {
 
 // Loads RTF bytes into doc, replacing its content; bytes that are not RTF (that don't start with
-// "{\rtf") load as plain text (UTF-8, one paragraph per line) in the default font of a new
-// document. Bad RTF never fails: what could be read is loaded. Undo and redo are off while it
-// loads, so the undo stack is empty afterwards.
+// "{\rtf") load as plain text (UTF-8, one paragraph per line, control characters other than the
+// tab left out) in the default font of a new document. Bad RTF never fails: what could be read is
+// loaded. Undo and redo are off while it loads, so the undo stack is empty afterwards.
 void LoadRtf(const QByteArray& bytes, QTextDocument& doc);
 
 // The document as RTF (\rtf1\ansi\ansicpg1252, text outside ASCII as \uN with a fallback in the

@@ -126,11 +126,12 @@ TEST(RtfLoad, ReplacesTheContentAndLeavesNothingToUndo) {
     EXPECT_TRUE(doc.isUndoRedoEnabled());
 }
 
-// Every file of the crash corpus (inputs that once broke a reader, and the peers' files) loads,
-// and what we write of it reads back with the same paragraphs.
+// Every file of the crash corpus (inputs that once broke a reader), the peers' files and the
+// sample templates loads, and what we write of it reads back with the same paragraphs.
 TEST(RtfCorpus, EveryFileLoadsAndSurvivesARoundTrip) {
     QStringList files;
-    for (const QString& dir : {QStringLiteral(WF_FIXTURES_DIR "/crashes"), QStringLiteral(WF_FIXTURES_DIR)})
+    for (const QString& dir : {QStringLiteral(WF_FIXTURES_DIR "/crashes"), QStringLiteral(WF_FIXTURES_DIR),
+                               QStringLiteral(WF_SOURCE_DIR "/data/templates")})
         for (const QFileInfo& info : QDir(dir).entryInfoList({QStringLiteral("*.rtf")}, QDir::Files))
             files << info.filePath();
     ASSERT_GE(files.size(), 4);
