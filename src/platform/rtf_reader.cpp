@@ -698,13 +698,6 @@ void RtfInterpreter::BodyWord(const RtfWordInfo& info, const RtfToken& token) {
     case RtfWord::ListLevelIndex:
         para.listLevel = std::clamp(param, 0, kMaxListLevel);
         return;
-    case RtfWord::Par:
-    case RtfWord::Line:
-    case RtfWord::Tab:
-    case RtfWord::Cell:
-    case RtfWord::Row:
-    case RtfWord::Page:
-        break;
     default:
         if (info.kind != RtfWordKind::Symbol)
             return;
@@ -714,10 +707,7 @@ void RtfInterpreter::BodyWord(const RtfWordInfo& info, const RtfToken& token) {
     char16_t c = 0;
     switch (info.word) {
     case RtfWord::Par:
-        if (state.dest == Dest::Text)
-            EndParagraph(false);
-        return;
-    case RtfWord::Cell:
+    case RtfWord::Cell: // a table cell is a paragraph of its own
         if (state.dest == Dest::Text)
             EndParagraph(false);
         return;
