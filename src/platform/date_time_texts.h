@@ -1,7 +1,7 @@
 #pragma once
 // The date and time texts of the "<#Date>" and "<#Time>" tokens: the date in the locale's short
 // date format with no time part, the time in its long time format, from a clock that tests can set.
-#include "stencora/templates/template_filling.h"
+#include "platform/date_time_source.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -9,7 +9,7 @@
 
 namespace platform {
 
-class LocaleDateTimeTexts : public stencora::DateTimeTexts {
+class LocaleDateTimeTexts : public DateTimeTexts {
 public:
     using Clock = std::function<QDateTime()>;
 

@@ -1,6 +1,7 @@
 #pragma once
 // The main editor window of stencora: one rich-text document, its file and edit commands,
 // printing, the insertions of dates, times and their tokens, and new-wizard mode.
+#include "platform/date_time_source.h"
 #include "platform/dialog_seam.h"
 #include "platform/rich_text_lines.h"
 #include "stencora/templates/document_host.h"
@@ -26,7 +27,7 @@ inline constexpr char kHelpFileName[] = "stencora_help.chm";
 // Room between the document's text and the edit's frame, in pixels.
 inline constexpr int kDocumentMargin = 10;
 
-struct DateTimeTexts;
+using DateTimeTexts = platform::DateTimeTexts;
 struct ProgramState;
 
 class TForm1 : public QMainWindow, public DocumentHost {

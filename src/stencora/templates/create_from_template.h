@@ -1,6 +1,7 @@
 #pragma once
 // The create-from-template dialog: lists the templates of the template directory and makes a new,
 // unnamed document from the one picked, running its wizard when it has one.
+#include "platform/date_time_source.h"
 #include <QDialog>
 #include <QStringList>
 #include <string>
@@ -17,7 +18,7 @@ namespace stencora {
 class DocumentHost;
 class LinkLabel;
 class TForm4;
-struct DateTimeTexts;
+using DateTimeTexts = platform::DateTimeTexts;
 struct ProgramState;
 
 class TForm2 : public QDialog {

@@ -2,6 +2,7 @@
 // Filling a template: replacing the date, time and parameter tokens in the lines of a document.
 // The operations see the document only through its line list, so they work the same on the
 // editor's rich-text document and on a plain list of lines.
+#include "platform/date_time_source.h"
 #include "platform/line_list.h"
 #include "wizard_parameter.h"
 
@@ -9,12 +10,8 @@
 
 namespace stencora {
 
-// Where the texts for the built-in tokens come from. Each call takes the clock afresh.
-struct DateTimeTexts {
-    virtual ~DateTimeTexts() = default;
-    virtual std::string dateText() = 0; // today's date in the user's short date format
-    virtual std::string timeText() = 0; // the current time in the user's long time format
-};
+// Where the texts for the built-in tokens come from.
+using DateTimeTexts = platform::DateTimeTexts;
 
 // In every line, in ascending order, replaces the first occurrence of token (compared exactly)
 // with text. A line where the token does not occur is not rewritten; a second occurrence on the

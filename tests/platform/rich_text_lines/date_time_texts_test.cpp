@@ -2,6 +2,7 @@
 // afresh on every call.
 #include "platform/date_time_texts.h"
 #include "platform/rich_text_lines.h"
+#include "stencora/templates/template_filling.h"
 
 #include <QTextDocument>
 #include <gtest/gtest.h>

@@ -13,7 +13,7 @@
 
 namespace {
 
-struct FixedTexts : stencora::DateTimeTexts {
+struct FixedTexts : platform::DateTimeTexts {
     std::string dateText() override { return "05.03.24"; }
     std::string timeText() override { return "14:07:09"; }
 };

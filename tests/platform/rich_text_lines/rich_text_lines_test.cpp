@@ -126,7 +126,7 @@ TEST_F(RichTextLinesTest, RewrittenLineTakesItsFirstCharacterFormatAndKeepsItsPa
 }
 
 TEST_F(RichTextLinesTest, DateTimeAndParametersOnDifferentlyFormattedRuns) {
-    struct FixedTexts : stencora::DateTimeTexts {
+    struct FixedTexts : platform::DateTimeTexts {
         std::string dateText() override { return "05.03.24"; }
         std::string timeText() override { return "14:07:09"; }
     } texts;
@@ -184,7 +184,7 @@ TEST_F(RichTextLinesTest, TextAfterAnImageDoesNotTurnIntoImages) {
 // The editor sets its modified flag on every change notification: a document without tokens
 // must raise none, and each rewritten line raises one and is one undo.
 TEST_F(RichTextLinesTest, OnlyRewrittenLinesRaiseChangeNotifications) {
-    struct NoTexts : stencora::DateTimeTexts {
+    struct NoTexts : platform::DateTimeTexts {
         std::string dateText() override { return "d"; }
         std::string timeText() override { return "t"; }
     } texts;
