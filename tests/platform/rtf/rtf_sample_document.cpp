@@ -47,7 +47,7 @@ template <typename Change> QTextCharFormat With(QTextCharFormat f, Change change
     return f;
 }
 
-struct ParaSpec {
+struct ParaPlan {
     Qt::Alignment align;
     bool bullet;
     std::vector<std::pair<const char*, QTextCharFormat>> runs;
@@ -119,7 +119,7 @@ std::unique_ptr<QTextDocument> EveryFormatDocument() {
     const auto courier = Face("Courier New", 10, 0, 1, QFont::TypeWriter);
     const auto simsun = Face("宋体", 14, 134, 2);
     const auto pixels = Face("Arial", 9.75); // 13 pixels from the font dialog
-    const std::vector<ParaSpec> paras = {
+    const std::vector<ParaPlan> paras = {
         {Qt::AlignLeft, false, {{"plain ", base}, {"bold ", bold}, {"italic ", italic}, {"under", under}}},
         {Qt::AlignHCenter, false, {{"strike ", strike}, {"red ", red}, {"all", all}}},
         {Qt::AlignRight, false, {{"Arial 12 ", arial}, {"Times 18 ", times}, {"Courier 10", courier}}},
@@ -136,7 +136,7 @@ std::unique_ptr<QTextDocument> EveryFormatDocument() {
     QTextCursor cursor(doc.get());
     QTextList* list = nullptr;
     bool first = true;
-    for (const ParaSpec& p : paras) {
+    for (const ParaPlan& p : paras) {
         QTextBlockFormat blockFormat;
         blockFormat.setAlignment(p.align);
         if (!first)
